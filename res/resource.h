@@ -1,0 +1,43 @@
+#pragma once
+// Resource and control numbers. They are fixed: templates, handlers and tests
+// refer to them.
+
+#define IDOK 1
+#define IDCANCEL 2
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDS_VERSION 102
+#define IDD_MAIN_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDD_RENAME_DIALOG 129
+#define IDR_MAIN_MENU 130
+
+#define IDM_ABOUTBOX 0x0010
+
+#define IDC_FILE_LIST 1000
+#define IDC_EXTENSION 1002
+#define IDC_AUTO_NUMBER 1003
+#define IDC_DIRECTORY 1004
+#define IDC_ADD_ALL_FILES 1005
+#define IDC_RENAME 1006
+#define IDC_INPUT_NAME 1007
+#define IDC_OLD_NAME 1010
+#define IDC_NEW_NAME 1011
+#define IDC_SELECT_FILES 1015
+#define IDC_VERSION_TEXT 1016
+#define IDC_REENTER_OLD_NAME 1017
+#define IDC_CLEAR_LIST 1018
+#define IDC_BROWSE 1019
+#define IDC_EXT_KEEP 1022
+#define IDC_EXT_UNIFY 1023
+#define IDC_EXT_NONE 1024
+#define IDC_TIME_SORT 1025
+
+#define ID_HELP_VERSION 32771
+#define ID_FILE_SELECT_ADD 32772
+#define ID_FILE_CLOSE_WINDOW 32773
+#define ID_FILE_ADD_ALL 32774
+#define ID_HELP 57670
+
+#define IDC_STATIC (-1)
