@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -333,15 +334,14 @@ TEST_F(FileFinderTest, RelativeAndRootPatterns)
     Touch("here.txt");
     MakeDirectory("sub");
     Touch("sub/inner.txt");
-    char previous[4096];
-    ASSERT_TRUE(getcwd(previous, sizeof previous));
-    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
 
     const auto current = List("*.*");
     const auto sub = List("sub\\*.*");
     const auto lookup = Lookup("sub\\inner.txt");
     const auto root = List("\\*.*");
-    ASSERT_EQ(chdir(previous), 0);
+    std::filesystem::current_path(previous);
 
     ASSERT_TRUE(current);
     EXPECT_TRUE(current->contains("here.txt"));

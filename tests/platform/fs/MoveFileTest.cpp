@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -204,6 +207,40 @@ TEST_F(MoveFileWithoutNoReplaceTest, DirectoriesFallBackToACheckedRename)
     EXPECT_EQ(Move("old", "new").error, MoveError::None);
     EXPECT_EQ(dir.Read("new/inner.txt"), "content");
     EXPECT_FALSE(dir.Exists("old"));
+}
+
+// Sets or clears the append-only flag of a directory: entries can be added
+// to it but not removed, by root too. false where the file system or the
+// user cannot.
+bool SetAppendOnly(const std::string& directory, bool on)
+{
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    return done;
+}
+
+TEST_F(MoveFileWithoutNoReplaceTest, AnUnlinkThatFailsTakesTheNewLinkBack)
+{
+    ASSERT_EQ(mkdir(dir.Path("kept").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(dir.Path("open").c_str(), 0755), 0);
+    dir.Write("kept/old.txt", "content");
+    if (!SetAppendOnly(dir.Path("kept"), true))
+        GTEST_SKIP() << "no append-only directories here";
+
+    const MoveResult result = Move("kept/old.txt", "open/new.txt");
+    ASSERT_TRUE(SetAppendOnly(dir.Path("kept"), false));
+
+    EXPECT_EQ(result.error, MoveError::Refused);
+    EXPECT_EQ(result.errnoValue, EPERM);
+    EXPECT_EQ(dir.Read("kept/old.txt"), "content");
+    EXPECT_EQ(Links("kept/old.txt"), 1u);
+    EXPECT_FALSE(dir.Exists("open/new.txt"));
 }
 
 }  // namespace
