@@ -49,6 +49,7 @@ public:
     void Commit() const;
     // What a view shows: the committed entries, without committing.
     const std::vector<CString>& CommittedEntries() const { return m_entries; }
+    int CommittedSelection() const { return m_selection; }
     // A selection the user made in the view; tells no observer.
     void SetCurSelFromView(int index);
 

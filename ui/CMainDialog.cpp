@@ -1,0 +1,175 @@
+#include "CMainDialog.h"
+
+#include "AttributeFilter.h"
+#include "CAboutDialog.h"
+#include "CDataExchange.h"
+#include "CMenu.h"
+#include "CPaintDC.h"
+#include "CWinApp.h"
+#include "DirectoryText.h"
+#include "ExtensionMode.h"
+#include "FileFinder.h"
+#include "IconPlacement.h"
+#include "Messages.h"
+#include "resource.h"
+
+CMainDialog::CMainDialog(CWnd* parent)
+    : CDialog(IDD_MAIN_DIALOG, parent), m_autoNumber(FALSE), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME))
+{
+}
+
+const MessageMap* CMainDialog::GetMessageMap() const
+{
+    static const MessageMap map{
+        CDialog::GetThisMessageMap(),
+        {
+            ON_WM_SYSCOMMAND(&CMainDialog::OnSysCommand),
+            ON_WM_PAINT(&CMainDialog::OnPaint),
+            ON_WM_QUERYDRAGICON(&CMainDialog::OnQueryDragIcon),
+            ON_BN_CLICKED(IDC_ADD_ALL_FILES, &CMainDialog::OnAddAllFiles),
+            ON_COMMAND(ID_FILE_ADD_ALL, &CMainDialog::OnFileAddAll),
+            ON_LBN_SETFOCUS(IDC_FILE_LIST, &CMainDialog::OnFileListSetFocus),
+            ON_BN_CLICKED(IDC_CLEAR_LIST, &CMainDialog::OnClearList),
+            ON_BN_CLICKED(IDC_EXT_NONE, &CMainDialog::OnExtNone),
+            ON_BN_CLICKED(IDC_EXT_KEEP, &CMainDialog::OnExtKeep),
+            ON_BN_CLICKED(IDC_EXT_UNIFY, &CMainDialog::OnExtUnify),
+            ON_EN_KILLFOCUS(IDC_EXTENSION, &CMainDialog::OnIgnoreFocusChange),
+            ON_EN_SETFOCUS(IDC_DIRECTORY, &CMainDialog::OnIgnoreFocusChange),
+            ON_COMMAND(ID_FILE_CLOSE_WINDOW, &CMainDialog::OnCancel),
+            ON_COMMAND(ID_HELP_VERSION, &CMainDialog::OnAbout),
+        }};
+    return &map;
+}
+
+void CMainDialog::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_FILE_LIST, m_fileList);
+    DDX_Text(pDX, IDC_DIRECTORY, m_directory);
+    DDX_Text(pDX, IDC_EXTENSION, m_extension);
+    DDX_Check(pDX, IDC_AUTO_NUMBER, m_autoNumber);
+}
+
+BOOL CMainDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (CMenu* sysMenu = GetSystemMenu(FALSE)) {
+        CString aboutMenu;
+        aboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!aboutMenu.IsEmpty()) {
+            sysMenu->AppendMenu(MF_SEPARATOR);
+            sysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_extMode = EXT_KEEP;
+    GetDlgItem(IDC_EXT_KEEP)->SendMessage(BM_SETCHECK, BST_CHECKED, 0);
+    return TRUE;
+}
+
+void CMainDialog::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDialog dlgAbout;
+        dlgAbout.DoModal();
+        return;
+    }
+    Default();
+}
+
+void CMainDialog::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, dc.GetSafeHdc(), 0);
+    CRect rect;
+    GetClientRect(&rect);
+    const IconOrigin origin =
+        CentredIconOrigin(rect.Width(), rect.Height(), GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    dc.DrawIcon(origin.x, origin.y, m_hIcon);
+}
+
+HCURSOR CMainDialog::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+void CMainDialog::OnAddAllFiles()
+{
+    UpdateData(TRUE);
+    if (m_directory.IsEmpty()) {
+        MessageBox(kMsgEnterDirectory);
+        return;
+    }
+    RemoveEnclosingQuotes(m_directory);
+    const CString pattern = SearchBase(m_directory) + CString("*.*");
+
+    FileFinder finder;
+    WIN32_FIND_DATAA findData;
+    if (!finder.FindFirst(pattern, findData)) {
+        MessageBox(kMsgDirectoryNotFound);
+        return;
+    }
+    m_fileList.ResetContent();
+    do {
+        if (!IsExcludedAttribute(findData.dwFileAttributes))
+            m_fileList.AddString(findData.cFileName);
+    } while (finder.FindNext(findData));
+    finder.Close();
+
+    m_fileList.SetFocus();
+    UpdateData(FALSE);
+}
+
+void CMainDialog::OnFileAddAll()
+{
+    OnAddAllFiles();
+}
+
+void CMainDialog::OnExtNone()
+{
+    m_extMode = EXT_NONE;
+    GetDlgItem(IDC_EXTENSION)->EnableWindow(FALSE);
+}
+
+void CMainDialog::OnExtKeep()
+{
+    m_extMode = EXT_KEEP;
+    GetDlgItem(IDC_EXTENSION)->EnableWindow(FALSE);
+}
+
+void CMainDialog::OnExtUnify()
+{
+    m_extMode = EXT_UNIFY;
+    GetDlgItem(IDC_EXTENSION)->EnableWindow(TRUE);
+}
+
+void CMainDialog::OnClearList()
+{
+    m_fileList.ResetContent();
+    UpdateData(FALSE);  // unread edits go back to the members' values
+}
+
+// Runs whenever the list gains the focus from elsewhere, also when the window
+// becomes active again after a dialog; the rename command therefore sets its
+// own selection after its dialog has closed.
+void CMainDialog::OnFileListSetFocus()
+{
+    m_fileList.SetCurSel(0);
+}
+
+void CMainDialog::OnAbout()
+{
+    CAboutDialog dlgAbout;
+    dlgAbout.DoModal();
+}
+
+void CMainDialog::OnIgnoreFocusChange()
+{
+}
