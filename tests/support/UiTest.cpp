@@ -1,0 +1,83 @@
+#include "UiTest.h"
+
+#include "CWnd.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+QWidget* ControlWidget(CDialog& dialog, int id)
+{
+    CWnd* item = dialog.GetDlgItem(id);
+    return item ? item->Widget() : nullptr;
+}
+
+QWindow* WindowOf(CDialog& dialog)
+{
+    return dialog.Widget() ? dialog.Widget()->windowHandle() : nullptr;
+}
+
+QWindow* WindowOf(const ModalRun& run)
+{
+    return run.window ? run.window->windowHandle() : nullptr;
+}
+
+int FocusedControl(CDialog& dialog)
+{
+    QWidget* window = dialog.Widget();
+    if (!window)
+        return 0;
+    QWidget* focus = window->focusWidget();
+    for (int id = -1; id < 70000; ++id) {
+        if (id == 0)
+            continue;
+        if (CWnd* item = dialog.GetDlgItem(id); item && item->Widget() == focus)
+            return id;
+        if (id > 3000 && id < 32000)
+            id = 32000;
+    }
+    return 0;
+}
+
+void PressKey(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(window, key, modifiers);
+}
+
+void PressKey(CDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    PressKey(WindowOf(dialog), key, modifiers);
+}
+
+void TypeText(QWindow* window, const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void TypeText(CDialog& dialog, const QString& text)
+{
+    TypeText(WindowOf(dialog), text);
+}
+
+int RunDialog(CDialog& dialog, const std::function<void()>& body)
+{
+    modal_seam::Expect([&dialog, body](const ModalRun&) {
+        body();
+        dialog.EndDialog(IDCANCEL);
+    });
+    return dialog.DoModal();
+}
+
+void ExpectMessageBox(SeenMessage& seen)
+{
+    modal_seam::Expect([&seen](const ModalRun& run) {
+        seen.caption = run.caption;
+        seen.text = run.text;
+        seen.owner = run.owner;
+        seen.seen = true;
+        PressKey(WindowOf(run), Qt::Key_Return);
+    });
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Driving the real windows in tests: real key events through the window
+// system's path (to the focused control), scripts for modal runs.
+
+#include "CDialog.h"
+#include "ModalSeam.h"
+
+#include <QString>
+#include <Qt>
+
+#include <functional>
+
+class QWidget;
+class QWindow;
+
+QWidget* ControlWidget(CDialog& dialog, int id);
+QWindow* WindowOf(CDialog& dialog);
+QWindow* WindowOf(const ModalRun& run);
+// The control that has the toolkit's keyboard focus in the dialog, or 0.
+int FocusedControl(CDialog& dialog);
+
+// A key as the window system delivers it: to the window's focused control.
+void PressKey(QWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void PressKey(CDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// One key event per character, with its text, so Japanese text works.
+void TypeText(CDialog& dialog, const QString& text);
+void TypeText(QWindow* window, const QString& text);
+
+// Runs the dialog modally with body acting inside its modal loop; the body
+// ends the dialog (or the dialog is cancelled after it). Returns DoModal's result.
+int RunDialog(CDialog& dialog, const std::function<void()>& body);
+// Queues a script for the next message box: records it and presses Enter.
+struct SeenMessage {
+    CString caption;
+    CString text;
+    CWnd* owner = nullptr;
+    bool seen = false;
+};
+void ExpectMessageBox(SeenMessage& seen);
