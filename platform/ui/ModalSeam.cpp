@@ -37,6 +37,8 @@ void ClearLog()
 
 int UnscriptedRuns() { return TheSeam().unscripted; }
 
+bool NextRunScripted() { return !TheSeam().scripts.empty() || TheSeam().strict; }
+
 bool Take(const ModalRun& run, Script& script)
 {
     Seam& seam = TheSeam();

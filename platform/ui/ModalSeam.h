@@ -5,12 +5,20 @@
 #include "CString.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CWnd;
 class QWidget;
 
 enum class ModalKind { Dialog, MessageBox, FileOpen, FolderBrowser };
+
+// What a person picks in a file-open dialog or a folder browser: native
+// paths ("/" separators), as the real dialog reports them. In a test a script
+// fills it in the stand-in window, then confirms it (Enter) or cancels (Escape).
+struct ModalPick {
+    std::vector<std::string> paths;
+};
 
 struct ModalRun {
     ModalKind kind = ModalKind::Dialog;
@@ -20,6 +28,7 @@ struct ModalRun {
     CWnd* owner = nullptr;    // the framework window that owns the run
     QWidget* window = nullptr;  // the real window, shown and in its modal loop
     CString initialPath;      // file-open dialog and folder browser
+    ModalPick* pick = nullptr;  // file-open dialog and folder browser; valid during the run only
 };
 
 namespace modal_seam {
@@ -37,6 +46,11 @@ void ClearLog();
 
 // Runs that found no script in strict mode (each was cancelled).
 int UnscriptedRuns();
+
+// Whether the next modal run is decided here (a queued script, or strict
+// mode) rather than by a person: windows a test cannot drive, such as the
+// file dialogs, then run as stand-ins.
+bool NextRunScripted();
 
 // The framework's side: records the run and hands out its script, if any.
 bool Take(const ModalRun& run, Script& script);
