@@ -1,6 +1,7 @@
 #include "UiTest.h"
 
 #include "CWnd.h"
+#include "ControlLookup.h"
 #include "resource.h"
 
 #include <QApplication>
@@ -12,6 +13,11 @@ QWidget* ControlWidget(CDialog& dialog, int id)
 {
     CWnd* item = dialog.GetDlgItem(id);
     return item ? item->Widget() : nullptr;
+}
+
+QWidget* FindChildByControlId(const ModalRun& run, int id)
+{
+    return ControlOfWindow(run.window, id);
 }
 
 QWindow* WindowOf(CDialog& dialog)
@@ -62,11 +68,46 @@ void TypeText(CDialog& dialog, const QString& text)
     TypeText(WindowOf(dialog), text);
 }
 
+// Straight to the toolkit, as a keyboard's events arrive: QTest would add
+// modifier events of its own around each key. No window: the focus window's.
+static void SendKey(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+                    const QString& text = {})
+{
+    qt_handleKeyEvent(window, type, key, modifiers, text);
+    QCoreApplication::processEvents();
+}
+
+void HoldShift()
+{
+    SendKey(nullptr, QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+}
+
+void ReleaseShift()
+{
+    SendKey(nullptr, QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+}
+
+void PressShiftedKey(QWindow* window, Qt::Key key)
+{
+    SendKey(window, QEvent::KeyPress, key, Qt::ShiftModifier);
+    SendKey(window, QEvent::KeyRelease, key, Qt::ShiftModifier);
+}
+
+void TypeShiftedText(QWindow* window, const QString& text)
+{
+    for (const QChar ch : text) {
+        SendKey(window, QEvent::KeyPress, Qt::Key_unknown, Qt::ShiftModifier, QString(ch));
+        SendKey(window, QEvent::KeyRelease, Qt::Key_unknown, Qt::ShiftModifier, QString(ch));
+    }
+}
+
 int RunDialog(CDialog& dialog, const std::function<void()>& body)
 {
     modal_seam::Expect([&dialog, body](const ModalRun&) {
         body();
-        dialog.EndDialog(IDCANCEL);
+        // A body that ended the dialog keeps its result: a second end would replace it.
+        if (dialog.Widget() && dialog.Widget()->isVisible())
+            dialog.EndDialog(IDCANCEL);
     });
     return dialog.DoModal();
 }

@@ -14,6 +14,9 @@ class QWidget;
 class QWindow;
 
 QWidget* ControlWidget(CDialog& dialog, int id);
+// A control of a modal run's window by its number, for dialogs the test has
+// no object of (one that a handler runs as its local), or nullptr.
+QWidget* FindChildByControlId(const ModalRun& run, int id);
 QWindow* WindowOf(CDialog& dialog);
 QWindow* WindowOf(const ModalRun& run);
 // The control that has the toolkit's keyboard focus in the dialog, or 0.
@@ -25,6 +28,18 @@ void PressKey(CDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 // One key event per character, with its text, so Japanese text works.
 void TypeText(CDialog& dialog, const QString& text);
 void TypeText(QWindow* window, const QString& text);
+
+// Shift as a keyboard reports it: its press already carries the modifier,
+// its release no longer does, and keys in between carry it. Offscreen the
+// toolkit knows the key state only from the last key event, and QTest sends
+// the modifier's own events the other way round: after QTest::keyClick with
+// Qt::ShiftModifier (Shift+Tab, say) Shift still reads as held down.
+void HoldShift();
+void ReleaseShift();
+// Keys pressed and released while Shift is held (HoldShift first): one key,
+// or characters with their text, as capitals are typed.
+void PressShiftedKey(QWindow* window, Qt::Key key);
+void TypeShiftedText(QWindow* window, const QString& text);
 
 // Runs the dialog modally with body acting inside its modal loop; the body
 // ends the dialog (or the dialog is cancelled after it). Returns DoModal's result.
