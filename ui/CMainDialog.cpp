@@ -5,6 +5,7 @@
 #include "CDataExchange.h"
 #include "CMenu.h"
 #include "CPaintDC.h"
+#include "CRenameDialog.h"
 #include "CWinApp.h"
 #include "DirectoryText.h"
 #include "ExtensionMode.h"
@@ -29,6 +30,8 @@ const MessageMap* CMainDialog::GetMessageMap() const
             ON_BN_CLICKED(IDC_ADD_ALL_FILES, &CMainDialog::OnAddAllFiles),
             ON_COMMAND(ID_FILE_ADD_ALL, &CMainDialog::OnFileAddAll),
             ON_LBN_SETFOCUS(IDC_FILE_LIST, &CMainDialog::OnFileListSetFocus),
+            ON_BN_CLICKED(IDC_RENAME, &CMainDialog::OnRename),
+            ON_LBN_DBLCLK(IDC_FILE_LIST, &CMainDialog::OnFileListDblClk),
             ON_BN_CLICKED(IDC_CLEAR_LIST, &CMainDialog::OnClearList),
             ON_BN_CLICKED(IDC_EXT_NONE, &CMainDialog::OnExtNone),
             ON_BN_CLICKED(IDC_EXT_KEEP, &CMainDialog::OnExtKeep),
@@ -162,6 +165,46 @@ void CMainDialog::OnClearList()
 void CMainDialog::OnFileListSetFocus()
 {
     m_fileList.SetCurSel(0);
+}
+
+// Button 1006, Enter through that default button, and a double click in the
+// list. Renames the selected entry's file through the rename dialog and moves
+// the selection on, so the next Enter renames the next file.
+void CMainDialog::OnRename()
+{
+    const int index = m_fileList.GetCurSel();
+    if (index == CListBox::LB_ERR) {
+        MessageBox(kMsgSelectFile);
+        return;
+    }
+    CString oldName;
+    m_fileList.GetText(index, oldName);
+
+    CRenameDialog dlgRename;
+    UpdateData(TRUE);
+    // Copies: what the user changes in the dialog is for this one file.
+    dlgRename.m_oldName = oldName;
+    dlgRename.m_extension = m_extension;
+    dlgRename.m_extMode = m_extMode;
+    dlgRename.m_autoNumber = m_autoNumber;
+    dlgRename.m_directory = m_directory;
+    dlgRename.m_sequence = index + 1;
+
+    if (dlgRename.DoModal() == IDOK) {
+        // In place, unsorted: the list stays in the order being worked through.
+        m_fileList.DeleteString(index);
+        m_fileList.InsertString(index, dlgRename.m_newName);
+        // The list's focus handler selected entry 0 as the focus came back to
+        // it when the dialog closed; this selection comes after and stays.
+        if (m_fileList.SetCurSel(index + 1) == CListBox::LB_ERR)
+            m_fileList.SetCurSel(0);
+    }
+    UpdateData(FALSE);
+}
+
+void CMainDialog::OnFileListDblClk()
+{
+    OnRename();
 }
 
 void CMainDialog::OnAbout()

@@ -34,6 +34,8 @@ protected:
     void OnExtUnify();
     void OnClearList();
     void OnFileListSetFocus();
+    void OnRename();
+    void OnFileListDblClk();
     void OnAbout();
     void OnIgnoreFocusChange();
 };
