@@ -69,7 +69,7 @@ void TypeText(CDialog& dialog, const QString& text)
 }
 
 // Straight to the toolkit, as a keyboard's events arrive: QTest would add
-// modifier events of its own around each key. No window: the focus window's.
+// modifier events of its own around each key.
 static void SendKey(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
                     const QString& text = {})
 {
@@ -77,14 +77,14 @@ static void SendKey(QWindow* window, QEvent::Type type, int key, Qt::KeyboardMod
     QCoreApplication::processEvents();
 }
 
-void HoldShift()
+void HoldShift(QWindow* window)
 {
-    SendKey(nullptr, QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    SendKey(window, QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
 }
 
-void ReleaseShift()
+void ReleaseShift(QWindow* window)
 {
-    SendKey(nullptr, QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+    SendKey(window, QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
 }
 
 void PressShiftedKey(QWindow* window, Qt::Key key)

@@ -34,8 +34,11 @@ void TypeText(QWindow* window, const QString& text);
 // toolkit knows the key state only from the last key event, and QTest sends
 // the modifier's own events the other way round: after QTest::keyClick with
 // Qt::ShiftModifier (Shift+Tab, say) Shift still reads as held down.
-void HoldShift();
-void ReleaseShift();
+// Give the window the user types in: without one the events only set the
+// key state (a key sent to no window goes to the toolkit's focus window, which
+// offscreen can still be the owner a modal dialog blocks, and is dropped there).
+void HoldShift(QWindow* window = nullptr);
+void ReleaseShift(QWindow* window = nullptr);
 // Keys pressed and released while Shift is held (HoldShift first): one key,
 // or characters with their text, as capitals are typed.
 void PressShiftedKey(QWindow* window, Qt::Key key);
