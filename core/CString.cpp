@@ -111,15 +111,13 @@ void CString::Format(const char* format, ...)
     m_bytes = std::move(formatted);
 }
 
-int CString::CompareNoCase(const CString& other) const
+// The first count bytes of a and b, both at least that long.
+static int CompareNoCaseBytes(const std::string& a, const std::string& b, size_t count)
 {
-    const std::string& a = m_bytes;
-    const std::string& b = other.m_bytes;
-    size_t common = std::min(a.size(), b.size());
     // While every byte so far compared equal, both texts split into the same
     // characters, so one flag tells for both whether a byte is a trail byte.
     bool trail = false;
-    for (size_t i = 0; i < common; ++i) {
+    for (size_t i = 0; i < count; ++i) {
         unsigned char x = static_cast<unsigned char>(a[i]);
         unsigned char y = static_cast<unsigned char>(b[i]);
         if (!trail) {
@@ -130,9 +128,25 @@ int CString::CompareNoCase(const CString& other) const
             return x < y ? -1 : 1;
         trail = !trail && cp932::IsLeadByte(x);
     }
+    return 0;
+}
+
+int CString::CompareNoCase(const CString& other) const
+{
+    const std::string& a = m_bytes;
+    const std::string& b = other.m_bytes;
+    if (const int order = CompareNoCaseBytes(a, b, std::min(a.size(), b.size())); order != 0)
+        return order;
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
+}
+
+bool CString::BeginsWithNoCase(const CString& prefix) const
+{
+    if (m_bytes.size() < prefix.m_bytes.size())
+        return false;
+    return CompareNoCaseBytes(m_bytes, prefix.m_bytes, prefix.m_bytes.size()) == 0;
 }
 
 CString& CString::operator+=(const CString& tail)

@@ -37,6 +37,8 @@ public:
     // Case-insensitive for single-byte Latin letters only; double-byte
     // characters compare by their bytes. <0, 0, >0.
     int CompareNoCase(const CString& other) const;
+    // Whether this text begins with prefix, compared as CompareNoCase does.
+    bool BeginsWithNoCase(const CString& prefix) const;
 
     // The string table lives with the resources; defined there.
     bool LoadString(unsigned id);

@@ -1,45 +1,14 @@
 #include "FileList.h"
 
-#include "Cp932.h"
 
 #include <algorithm>
 #include <iterator>
-#include <string_view>
 
 namespace {
 
 bool Less(const CString& a, const CString& b)
 {
     return a.CompareNoCase(b) < 0;
-}
-
-unsigned char Fold(unsigned char byte)
-{
-    if (byte >= 'A' && byte <= 'Z')
-        return static_cast<unsigned char>(byte - 'A' + 'a');
-    return byte;
-}
-
-// Whether entry begins with prefix, folding single-byte letters as
-// CompareNoCase does; allocates nothing, since a search may look at every
-// entry of a large list.
-bool BeginsWithNoCase(std::string_view entry, std::string_view prefix)
-{
-    if (entry.size() < prefix.size())
-        return false;
-    bool trail = false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(entry[i]);
-        unsigned char y = static_cast<unsigned char>(prefix[i]);
-        if (!trail) {
-            x = Fold(x);
-            y = Fold(y);
-        }
-        if (x != y)
-            return false;
-        trail = !trail && cp932::IsLeadByte(x);
-    }
-    return true;
 }
 
 // The position after the last entry not greater than name. The entries need
@@ -156,7 +125,7 @@ int FileList::FindString(int start, const CString& text) const
         start = -1;
     for (int step = 0; step < count; ++step) {
         int index = (start + 1 + step) % count;
-        if (BeginsWithNoCase(m_entries[static_cast<size_t>(index)].Bytes(), text.Bytes()))
+        if (m_entries[static_cast<size_t>(index)].BeginsWithNoCase(text))
             return index;
     }
     return LB_ERR;
