@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 int MulDiv(int number, int numerator, int denominator)
 {
@@ -11,6 +12,8 @@ int MulDiv(int number, int numerator, int denominator)
     const std::int64_t half = std::abs(static_cast<std::int64_t>(denominator)) / 2;
     const bool negative = (product < 0) != (denominator < 0);
     const std::int64_t magnitude = (std::abs(product) + half) / std::abs(static_cast<std::int64_t>(denominator));
+    if (magnitude > std::numeric_limits<int>::max())
+        return -1;
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 

@@ -8,7 +8,8 @@ struct BaseUnits {
     int y;
 };
 
-// Rounded like the platform's MulDiv: 7 * 6 / 4 = 10.5 -> 11.
+// Rounded like the platform's MulDiv: 7 * 6 / 4 = 10.5 -> 11; -1 when the
+// result does not fit or the denominator is 0.
 int MulDiv(int number, int numerator, int denominator);
 int DialogUnitsToPixelsX(int units, BaseUnits base);
 int DialogUnitsToPixelsY(int units, BaseUnits base);

@@ -24,6 +24,7 @@ TEST(DialogUnits, MulDivRoundsHalfAwayFromZero)
         {"zero", 0, 6, 4, 0},
         {"product beyond 32 bits", 1 << 30, 8, 16, 1 << 29},
         {"denominator zero", 5, 3, 0, -1},
+        {"result beyond 32 bits", 1 << 30, 8, 2, -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
