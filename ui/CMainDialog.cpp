@@ -12,7 +12,9 @@
 #include "FileFinder.h"
 #include "IconPlacement.h"
 #include "Messages.h"
+#include "TimeSortList.h"
 #include "resource.h"
+
 
 CMainDialog::CMainDialog(CWnd* parent)
     : CDialog(IDD_MAIN_DIALOG, parent), m_autoNumber(FALSE), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME))
@@ -29,6 +31,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
             ON_WM_QUERYDRAGICON(&CMainDialog::OnQueryDragIcon),
             ON_BN_CLICKED(IDC_ADD_ALL_FILES, &CMainDialog::OnAddAllFiles),
             ON_COMMAND(ID_FILE_ADD_ALL, &CMainDialog::OnFileAddAll),
+            ON_BN_CLICKED(IDC_TIME_SORT, &CMainDialog::OnTimeSort),
             ON_LBN_SETFOCUS(IDC_FILE_LIST, &CMainDialog::OnFileListSetFocus),
             ON_BN_CLICKED(IDC_RENAME, &CMainDialog::OnRename),
             ON_LBN_DBLCLK(IDC_FILE_LIST, &CMainDialog::OnFileListDblClk),
@@ -133,6 +136,36 @@ void CMainDialog::OnAddAllFiles()
 void CMainDialog::OnFileAddAll()
 {
     OnAddAllFiles();
+}
+
+// Button 1025. Every entry is looked up again in the directory as last taken
+// from the field, and the list is rebuilt oldest first with appends, which it
+// does not sort; entries whose file is gone drop out. Nothing is selected
+// afterwards.
+void CMainDialog::OnTimeSort()
+{
+    const int count = m_fileList.GetCount();
+    TimeSortList timeList;
+    FileFinder finder;
+    WIN32_FIND_DATAA findData;
+    CString name;
+    for (int i = 0; i < count; ++i) {
+        m_fileList.GetText(i, name);
+        if (!finder.FindFirst(JoinPath(m_directory, name), findData))
+            continue;
+        finder.Close();
+        timeList.InsertByTime(
+            {findData.ftLastWriteTime.dwLowDateTime, findData.ftLastWriteTime.dwHighDateTime, findData.cFileName});
+    }
+
+    m_fileList.ResetContent();
+    timeList.Rewind();
+    for (int inserted = 0; inserted < count; ++inserted) {
+        const TimeSortRecord* record = timeList.GetNext();
+        if (!record)
+            break;
+        m_fileList.InsertString(-1, record->fileName);
+    }
 }
 
 void CMainDialog::OnExtNone()

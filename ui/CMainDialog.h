@@ -29,6 +29,7 @@ protected:
 
     void OnAddAllFiles();
     void OnFileAddAll();
+    void OnTimeSort();
     void OnExtNone();
     void OnExtKeep();
     void OnExtUnify();
