@@ -10,11 +10,32 @@
 #include "DirectoryText.h"
 #include "ExtensionMode.h"
 #include "FileFinder.h"
+#include "FileOpenDialog.h"
 #include "IconPlacement.h"
 #include "Messages.h"
+#include "OpenFileResult.h"
 #include "TimeSortList.h"
 #include "resource.h"
 
+#include <string>
+
+namespace {
+
+// File names are case-sensitive here: only an entry equal byte for byte
+// counts as listed, so a.txt is added beside a.txt.bak and A.TXT beside a.txt.
+bool IsListed(const CListBox& list, const CString& name)
+{
+    CString entry;
+    const int count = list.GetCount();
+    for (int i = 0; i < count; ++i) {
+        list.GetText(i, entry);
+        if (entry == name)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 CMainDialog::CMainDialog(CWnd* parent)
     : CDialog(IDD_MAIN_DIALOG, parent), m_autoNumber(FALSE), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME))
@@ -31,6 +52,8 @@ const MessageMap* CMainDialog::GetMessageMap() const
             ON_WM_QUERYDRAGICON(&CMainDialog::OnQueryDragIcon),
             ON_BN_CLICKED(IDC_ADD_ALL_FILES, &CMainDialog::OnAddAllFiles),
             ON_COMMAND(ID_FILE_ADD_ALL, &CMainDialog::OnFileAddAll),
+            ON_BN_CLICKED(IDC_SELECT_FILES, &CMainDialog::OnSelectFiles),
+            ON_COMMAND(ID_FILE_SELECT_ADD, &CMainDialog::OnFileSelectAdd),
             ON_BN_CLICKED(IDC_TIME_SORT, &CMainDialog::OnTimeSort),
             ON_LBN_SETFOCUS(IDC_FILE_LIST, &CMainDialog::OnFileListSetFocus),
             ON_BN_CLICKED(IDC_RENAME, &CMainDialog::OnRename),
@@ -136,6 +159,63 @@ void CMainDialog::OnAddAllFiles()
 void CMainDialog::OnFileAddAll()
 {
     OnAddAllFiles();
+}
+
+// Button 1015 and menu 32772. The chosen directory becomes the directory;
+// the list is kept only when that is the field's text byte for byte.
+void CMainDialog::OnSelectFiles()
+{
+    OpenFileRequest request;
+    request.owner = this;
+    // The member as it stands: text typed into the field since the last
+    // exchange does not choose the folder the dialog opens in.
+    request.initialDir = m_directory.IsEmpty() ? CString("\\") : m_directory;
+    request.title = CString(u8"ファイルを選択");
+    request.maxFile = 2048;
+
+    std::string result;
+    while (!GetOpenFileName(request, result)) {
+        const unsigned error = CommDlgExtendedError();
+        if (error == FNERR_BUFFERTOOSMALL) {
+            MessageBox(kMsgTooManyFiles);
+            continue;
+        }
+        if (error == FNERR_INVALIDFILENAME) {
+            MessageBox(kMsgInvalidFileName);
+            continue;
+        }
+        return;
+    }
+
+    const PickedFiles picked = ParseOpenFileResult(result);
+    if (picked.form == PickedForm::SeveralFiles) {
+        UpdateData(TRUE);
+        if (m_directory != picked.directory)
+            m_fileList.ResetContent();
+        m_directory = picked.directory;
+        for (const CString& name : picked.names) {
+            if (!IsListed(m_fileList, name))
+                m_fileList.AddString(name);
+        }
+        UpdateData(FALSE);
+        return;
+    }
+
+    const CString& name = picked.names.front();
+    UpdateData(TRUE);
+    if (m_directory != picked.directory)
+        m_fileList.ResetContent();
+    m_directory = picked.directory;
+    UpdateData(FALSE);
+    UpdateData(TRUE);
+    if (!IsListed(m_fileList, name))
+        m_fileList.AddString(name);
+    UpdateData(FALSE);
+}
+
+void CMainDialog::OnFileSelectAdd()
+{
+    OnSelectFiles();
 }
 
 // Button 1025. Every entry is looked up again in the directory as last taken

@@ -29,6 +29,8 @@ protected:
 
     void OnAddAllFiles();
     void OnFileAddAll();
+    void OnSelectFiles();
+    void OnFileSelectAdd();
     void OnTimeSort();
     void OnExtNone();
     void OnExtKeep();
