@@ -1,6 +1,7 @@
 #include "CMainDialog.h"
 
 #include "AttributeFilter.h"
+#include "BrowseForFolder.h"
 #include "CAboutDialog.h"
 #include "CDataExchange.h"
 #include "CMenu.h"
@@ -54,6 +55,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
             ON_COMMAND(ID_FILE_ADD_ALL, &CMainDialog::OnFileAddAll),
             ON_BN_CLICKED(IDC_SELECT_FILES, &CMainDialog::OnSelectFiles),
             ON_COMMAND(ID_FILE_SELECT_ADD, &CMainDialog::OnFileSelectAdd),
+            ON_BN_CLICKED(IDC_BROWSE, &CMainDialog::OnBrowse),
             ON_BN_CLICKED(IDC_TIME_SORT, &CMainDialog::OnTimeSort),
             ON_LBN_SETFOCUS(IDC_FILE_LIST, &CMainDialog::OnFileListSetFocus),
             ON_BN_CLICKED(IDC_RENAME, &CMainDialog::OnRename),
@@ -216,6 +218,20 @@ void CMainDialog::OnSelectFiles()
 void CMainDialog::OnFileSelectAdd()
 {
     OnSelectFiles();
+}
+
+// Button 1019: the folder chosen in the browser is listed at once.
+void CMainDialog::OnBrowse()
+{
+    UpdateData(TRUE);
+    // Handed over unchanged, quotes included; the scan removes them later.
+    const CString initialPath = m_directory.IsEmpty() ? CString("\\") : m_directory;
+    CString chosen;
+    if (BrowseForFolder(this, initialPath, chosen) != IDOK)
+        return;
+    m_directory = chosen;
+    UpdateData(FALSE);
+    OnAddAllFiles();
 }
 
 // Button 1025. Every entry is looked up again in the directory as last taken

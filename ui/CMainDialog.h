@@ -31,6 +31,7 @@ protected:
     void OnFileAddAll();
     void OnSelectFiles();
     void OnFileSelectAdd();
+    void OnBrowse();
     void OnTimeSort();
     void OnExtNone();
     void OnExtKeep();
