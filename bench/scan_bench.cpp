@@ -8,6 +8,7 @@
 #include "CMainDialog.h"
 #include "CWinApp.h"
 #include "ModalSeam.h"
+#include "ProcessStats.h"
 #include "resource.h"
 
 #include <QApplication>
@@ -121,6 +122,7 @@ void RunSize(std::size_t count, int rounds)
     std::printf("  LC_ALL=C ls -l:             %9.1f ms\n", lsMs);
     std::printf("  ratio scan / ls:            %9.2f   (until drawn: %.2f)   median of %d\n",
                 scanMs / lsMs, drawnMs / lsMs, rounds);
+    std::printf("  peak memory of the process:  %9.1f MiB\n", PeakResidentKiB() / 1024.0);
     std::fflush(stdout);
 }
 
