@@ -3,6 +3,7 @@
 # `make install` and `make package` are for delivering it.
 
 BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
 PREFIX ?= /usr/local
 
 RUN_PACKAGES := build-essential cmake ninja-build qt6-base-dev libgtest-dev libxcb1-dev \
@@ -11,7 +12,14 @@ PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := xvfb xauth xdotool imagemagick jwm x11-utils appstream desktop-file-utils \
                  $(PACKAGE_PACKAGES)
 
-.PHONY: run test build install package
+# The tests that run again under the sanitizers: everything but the real-window
+# tests (their binary is the one the main run already checks) and packaging.
+SANITIZED_LABELS := ^(core|fs|res|framework|ui)$$
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: run test build install package sanitize
 
 run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -26,6 +34,7 @@ test:
 	@tools/setup.sh $(RUN_PACKAGES) $(TEST_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	@$(MAKE) --no-print-directory sanitize
 
 build:
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
@@ -40,3 +49,13 @@ package:
 	@tools/setup.sh $(RUN_PACKAGES) $(PACKAGE_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over the window-free and
+# offscreen tests; any report fails the run.
+sanitize:
+	@tools/setup.sh $(RUN_PACKAGES)
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DSORABUN_SANITIZE=ON -DSORABUN_BENCHMARKS=OFF > /dev/null
+	@env $(SANITIZER_ENV) cmake --build $(ASAN_DIR)
+	cd $(ASAN_DIR) && env $(SANITIZER_ENV) ctest --output-on-failure --timeout 300 \
+	  --no-tests=error -L '$(SANITIZED_LABELS)'
