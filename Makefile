@@ -1,16 +1,20 @@
 # The two commands a person needs: `make run` and `make test`. Both install
 # what is missing on a Debian 12 machine, configure and build first.
-# `make install` and `make package` are for delivering it.
+# `make install`, `make package` and `make fuzz` are for delivering it.
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
 PREFIX ?= /usr/local
+# How long `make fuzz` runs each target; `make test` runs each for 5.
+FUZZ_SECONDS ?= 60
 
 RUN_PACKAGES := build-essential cmake ninja-build qt6-base-dev libgtest-dev libxcb1-dev \
                 fonts-ipafont-gothic qt6-translations-l10n qt6-wayland
 PACKAGE_PACKAGES := dpkg-dev file
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 TEST_PACKAGES := xvfb xauth xdotool imagemagick jwm x11-utils appstream desktop-file-utils \
-                 $(PACKAGE_PACKAGES)
+                 $(PACKAGE_PACKAGES) $(FUZZ_PACKAGES)
 
 # The tests that run again under the sanitizers: everything but the real-window
 # tests (their binary is the one the main run already checks) and packaging.
@@ -19,7 +23,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:fas
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build install package sanitize
+.PHONY: run test build install package sanitize fuzz
 
 run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -34,6 +38,7 @@ test:
 	@tools/setup.sh $(RUN_PACKAGES) $(TEST_PACKAGES)
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=5
 	@$(MAKE) --no-print-directory sanitize
 
 build:
@@ -59,3 +64,10 @@ sanitize:
 	@env $(SANITIZER_ENV) cmake --build $(ASAN_DIR)
 	cd $(ASAN_DIR) && env $(SANITIZER_ENV) ctest --output-on-failure --timeout 300 \
 	  --no-tests=error -L '$(SANITIZED_LABELS)'
+
+fuzz:
+	@tools/setup.sh $(RUN_PACKAGES) $(FUZZ_PACKAGES)
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DSORABUN_FUZZ=ON -DBUILD_TESTING=OFF -DSORABUN_BENCHMARKS=OFF > /dev/null
+	@cmake --build $(FUZZ_DIR) --target fuzzers
+	tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
