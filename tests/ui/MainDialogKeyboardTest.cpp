@@ -98,8 +98,9 @@ TEST_F(MainDialogTest, EnterRunsTheFocusedButtonElseTheDefaultOne)
             PressKey(dlg, Qt::Key_Return);
 
             EXPECT_EQ(NestedRuns() - runsBefore, row.message || row.fileDialog ? 1 : 0);
-            if (row.message)
+            if (row.message) {
                 EXPECT_EQ(seen.text, CString(row.message));
+            }
             for (int id : buttons)
                 EXPECT_EQ(spies[id]->count(), id == row.clicked ? 1 : 0) << "button " << id;
             EXPECT_EQ(IsChecked(IDC_AUTO_NUMBER), checked);
