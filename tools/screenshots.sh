@@ -1,7 +1,8 @@
 #!/bin/bash
 # Takes the README's pictures from the real program under Xvfb with jwm:
 #   tools/screenshots.sh [build folder]      (default: build)
-# Writes docs/main-window.png, docs/rename-dialog.png and docs/about-box.png.
+# Writes docs/main-window.png, docs/rename-dialog.png, docs/about-box.png and
+# docs/file-open-dialog.png.
 # Run it again whenever a window changes.
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
@@ -52,6 +53,15 @@ sleep 0.3
 shoot "$about" "$top/docs/about-box.png"
 e2e_keys Return
 e2e_poll 5 e2e_window_gone "$about" || fail "the About box did not close"
+
+e2e_poll 5 e2e_is_active "$MAIN_WINDOW" || fail "the main window is not active after the About box"
+e2e_keys alt+f a
+e2e_wait_window 10 "ファイルを選択" "$MAIN_WINDOW" || fail "no file-open dialog"
+picker=$FOUND_WINDOW
+sleep 0.5
+shoot "$picker" "$top/docs/file-open-dialog.png"
+e2e_keys Escape
+e2e_poll 5 e2e_window_gone "$picker" || fail "the file-open dialog did not close"
 
 e2e_keys Escape
 e2e_expect_exit 5

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 
 #include <optional>
@@ -39,6 +41,10 @@ std::unique_ptr<QDialog> BuildDialog(QWidget* parent, const OpenFileRequest& req
 {
     auto dialog = std::make_unique<QFileDialog>(parent, ToQString(request.title));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // Wide enough that the name, size and date columns are read whole.
+    dialog->resize(760, 480);
+    if (auto* details = dialog->findChild<QTreeView*>())
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's mode for several files refuses a typed name of a file that does
     // not exist; its mode that takes one selects only one file in its views.

@@ -40,6 +40,7 @@ std::unique_ptr<QDialog> BuildBrowser(QWidget* parent, const FolderBrowserReques
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->resize(640, 440);
     Preselect(*dialog, request.preselect);
     return dialog;
 }
