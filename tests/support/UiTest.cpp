@@ -1,10 +1,13 @@
 #include "UiTest.h"
 
 #include "CWnd.h"
+#include "Cp932.h"
 #include "ControlLookup.h"
 #include "resource.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -18,6 +21,33 @@ QWidget* ControlWidget(CDialog& dialog, int id)
 QWidget* FindChildByControlId(const ModalRun& run, int id)
 {
     return ControlOfWindow(run.window, id);
+}
+
+std::string Utf8(const char8_t* text)
+{
+    return reinterpret_cast<const char*>(text);
+}
+
+std::string Utf8(const CString& text)
+{
+    return cp932::ToUtf8(text.Bytes());
+}
+
+std::string Shown(QWidget* control)
+{
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    return edit ? edit->text().toStdString() : "<no edit>";
+}
+
+bool IsChecked(QWidget* control)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    return button && button->isChecked();
+}
+
+void Click(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 QWindow* WindowOf(CDialog& dialog)

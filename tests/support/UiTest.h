@@ -9,11 +9,19 @@
 #include <Qt>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 class QWindow;
 
 QWidget* ControlWidget(CDialog& dialog, int id);
+
+// Texts and states in a form expectations can print.
+std::string Utf8(const char8_t* text);
+std::string Utf8(const CString& text);  // CP932 bytes decoded
+std::string Shown(QWidget* control);    // an edit's text
+bool IsChecked(QWidget* control);
+void Click(QWidget* control);
 // A control of a modal run's window by its number, for dialogs the test has
 // no object of (one that a handler runs as its local), or nullptr.
 QWidget* FindChildByControlId(const ModalRun& run, int id);

@@ -25,36 +25,9 @@ namespace {
 using Files = std::map<std::string, std::string>;
 using Names = std::vector<std::string>;
 
-std::string Utf8(const char8_t* text)
-{
-    return reinterpret_cast<const char*>(text);
-}
-
-std::string Utf8(const CString& text)
-{
-    return cp932::ToUtf8(text.Bytes());
-}
-
 QString ToQ(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
-}
-
-std::string Shown(QWidget* control)
-{
-    auto* edit = qobject_cast<QLineEdit*>(control);
-    return edit ? edit->text().toStdString() : "<no edit>";
-}
-
-bool IsChecked(QWidget* control)
-{
-    auto* button = qobject_cast<QAbstractButton*>(control);
-    return button && button->isChecked();
-}
-
-void Click(QWidget* control)
-{
-    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 void TabTo(CDialog& dlg, int id)

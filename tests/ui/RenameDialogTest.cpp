@@ -20,37 +20,9 @@
 
 namespace {
 
-std::string Utf8(const char8_t* text)
-{
-    return reinterpret_cast<const char*>(text);
-}
-
 QString ToQ(const char8_t* text)
 {
     return QString::fromUtf8(reinterpret_cast<const char*>(text));
-}
-
-// CP932 bytes as readable UTF-8, for comparisons that print.
-std::string Utf8(const CString& text)
-{
-    return cp932::ToUtf8(text.Bytes());
-}
-
-std::string Shown(QWidget* control)
-{
-    auto* edit = qobject_cast<QLineEdit*>(control);
-    return edit ? edit->text().toStdString() : "<no edit>";
-}
-
-bool IsChecked(QWidget* control)
-{
-    auto* button = qobject_cast<QAbstractButton*>(control);
-    return button && button->isChecked();
-}
-
-void Click(QWidget* control)
-{
-    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 // Everything the dialog shows, to tell that nothing moved.
