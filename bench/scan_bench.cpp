@@ -5,6 +5,7 @@
 // window has drawn the result.
 
 #include "BenchDirectory.h"
+#include "BenchPlatform.h"
 #include "CMainDialog.h"
 #include "CWinApp.h"
 #include "ModalSeam.h"
@@ -25,22 +26,6 @@
 #include <vector>
 
 namespace {
-
-class BenchApp : public CWinApp {};
-BenchApp theBenchApp;
-
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct ScanTiming {
     double keyReturnedMs = 0;
@@ -130,12 +115,7 @@ void RunSize(std::size_t count, int rounds)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static char programName[] = "/usr/bin/sorabun";
-    static char* qtArgs[] = {programName, nullptr};
-    int qtArgc = 1;
-    AfxInitPlatform(qtArgc, qtArgs);
+    StartBenchPlatform();
 
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     RunSize(10'000, rounds);

@@ -4,6 +4,7 @@
 // with QT_QPA_PLATFORM=xcb under an X server for the real figure). The
 // kernel's start time has a resolution of one clock tick (10 ms).
 
+#include "BenchPlatform.h"
 #include "CMainDialog.h"
 #include "CWinApp.h"
 #include "ModalSeam.h"
@@ -14,29 +15,19 @@
 
 #include <cstdio>
 
-namespace {
-class BenchApp : public CWinApp {};
-BenchApp theBenchApp;
-}  // namespace
-
 int main(int, char**)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static char programName[] = "/usr/bin/sorabun";
-    static char* qtArgs[] = {programName, nullptr};
-    int qtArgc = 1;
-    AfxInitPlatform(qtArgc, qtArgs);
+    StartBenchPlatform();
 
     CMainDialog dlg;
-    theBenchApp.m_pMainWnd = &dlg;
+    AfxGetApp()->m_pMainWnd = &dlg;
     double shownMs = -1;
     modal_seam::Expect([&](const ModalRun&) {
         shownMs = MillisecondsSinceProcessStart();
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
-    theBenchApp.m_pMainWnd = nullptr;
+    AfxGetApp()->m_pMainWnd = nullptr;
     std::printf("process start to main window shown (%s): %.0f ms\n",
                 qgetenv("QT_QPA_PLATFORM").constData(), shownMs);
     return 0;
