@@ -3,6 +3,7 @@
 // the offscreen platform (unless QT_QPA_PLATFORM says otherwise), and timing.
 
 #include <chrono>
+#include <string>
 #include <vector>
 
 using Clock = std::chrono::steady_clock;
@@ -12,3 +13,5 @@ using Clock = std::chrono::steady_clock;
 void StartBenchPlatform();
 double MillisecondsSince(Clock::time_point start);
 double Median(std::vector<double> values);
+// Milliseconds that `LC_ALL=C ls <options> <directory>` takes, output discarded.
+double TimeLs(const std::string& options, const std::string& directory);

@@ -68,17 +68,6 @@ ScanTiming TimeScan(const std::string& directory)
     return timing;
 }
 
-double TimeLs(const std::string& directory)
-{
-    const std::string command = "LC_ALL=C ls -l '" + directory + "' > /dev/null";
-    const Clock::time_point start = Clock::now();
-    const int status = std::system(command.c_str());
-    const double ms = MillisecondsSince(start);
-    if (status != 0)
-        std::printf("  note: ls exited with status %d\n", status);
-    return ms;
-}
-
 void RunSize(std::size_t count, int rounds)
 {
     std::printf("%zu files: making the folder...\n", count);
@@ -88,7 +77,7 @@ void RunSize(std::size_t count, int rounds)
         std::printf("  could not make %zu files under /tmp; skipped\n", count);
         return;
     }
-    TimeLs(folder.Path());  // both measured with the folder already in the cache
+    TimeLs("-l", folder.Path());  // both measured with the folder already in the cache
 
     std::vector<double> keyReturned, drawn, ls;
     for (int round = 0; round < rounds; ++round) {
@@ -97,7 +86,7 @@ void RunSize(std::size_t count, int rounds)
             std::printf("  note: the list holds %d entries, not %zu\n", scan.listed, count);
         keyReturned.push_back(scan.keyReturnedMs);
         drawn.push_back(scan.drawnMs);
-        ls.push_back(TimeLs(folder.Path()));
+        ls.push_back(TimeLs("-l", folder.Path()));
     }
     const double scanMs = Median(keyReturned);
     const double drawnMs = Median(drawn);

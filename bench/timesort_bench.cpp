@@ -116,17 +116,6 @@ SortTiming TimeSort(const std::string& directory, const std::vector<std::string>
     return timing;
 }
 
-double TimeLs(const std::string& directory)
-{
-    const std::string command = "LC_ALL=C ls -ltr '" + directory + "' > /dev/null";
-    const Clock::time_point start = Clock::now();
-    const int status = std::system(command.c_str());
-    const double ms = MillisecondsSince(start);
-    if (status != 0)
-        std::printf("  note: ls exited with status %d\n", status);
-    return ms;
-}
-
 // The core list alone, on records already in memory.
 double TimeCoreSort(const std::map<std::string, long long>& times)
 {
@@ -171,7 +160,7 @@ void RunSize(std::size_t count, int rounds)
     std::vector<std::string> expected;
     for (const auto& entry : byTime)
         expected.push_back(entry.second);
-    TimeLs(folder.Path());  // both measured with the folder already in the cache
+    TimeLs("-ltr", folder.Path());  // both measured with the folder already in the cache
 
     std::vector<double> returned, drawn, ls, core;
     for (int round = 0; round < rounds; ++round) {
@@ -180,7 +169,7 @@ void RunSize(std::size_t count, int rounds)
             std::printf("  note: the list (%d entries) is not the %zu names oldest first\n", sort.listed, count);
         returned.push_back(sort.clickReturnedMs);
         drawn.push_back(sort.drawnMs);
-        ls.push_back(TimeLs(folder.Path()));
+        ls.push_back(TimeLs("-ltr", folder.Path()));
         core.push_back(TimeCoreSort(times));
     }
     const double sortMs = Median(returned);
