@@ -247,9 +247,8 @@ void CMainDialog::OnTimeSort()
     CString name;
     for (int i = 0; i < count; ++i) {
         m_fileList.GetText(i, name);
-        if (!finder.FindFirst(JoinPath(m_directory, name), findData))
+        if (!finder.FindFile(JoinPath(m_directory, name), findData))
             continue;
-        finder.Close();
         timeList.InsertByTime(
             {findData.ftLastWriteTime.dwLowDateTime, findData.ftLastWriteTime.dwHighDateTime, findData.cFileName});
     }

@@ -197,6 +197,15 @@ bool FileFinder::FindFirst(const CString& pattern, WIN32_FIND_DATAA& record)
     return true;
 }
 
+bool FileFinder::FindFile(const CString& path, WIN32_FIND_DATAA& record)
+{
+    Close();
+    const std::optional<std::string> native = NativePath(path);
+    if (!native)
+        return false;
+    return Search().Lookup(*native, record);
+}
+
 bool FileFinder::FindNext(WIN32_FIND_DATAA& record)
 {
     if (!m_search)

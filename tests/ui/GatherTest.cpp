@@ -103,6 +103,7 @@ TEST_F(GatherTest, TimeSortOrdersOldestFirstAndDropsWhatIsGone)
         {"a folder by its own time", {{"a", S(2)}, {".sub/", S(1)}}, {}, 1, {".sub", "a"}},
         {"Japanese names", {{"写真2.jpg", S(1)}, {"写真1.jpg", S(2)}}, {}, 1,
          {Cp932(u8"写真2.jpg"), Cp932(u8"写真1.jpg")}},
+        {"a file named *.* is looked up by its name", {{"*.*", S(2)}, {"a", S(1)}}, {}, 1, {"a", "*.*"}},
         {"a name without a CP932 form addresses no file", {{"café", S(1)}, {"a", S(2)}}, {}, 1, {"a"}},
         {"nothing left", {{"a", S(1)}}, {"a"}, 1, {}},
         {"an empty list", {}, {}, 1, {}},

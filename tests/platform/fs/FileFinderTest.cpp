@@ -224,6 +224,46 @@ TEST_F(FileFinderTest, LookupTakesTheNameLiterally)
     }
 }
 
+// A name taken from a listing may be "*.*" itself, which FindFirst reads as
+// the listing pattern; FindFile looks up exactly the entry named.
+TEST_F(FileFinderTest, FindFileLooksUpEveryNameLiterally)
+{
+    TempDirectory empty;
+    Touch("*.*");
+    Touch("a.txt");
+    MakeDirectory("sub");
+    struct Row {
+        const char* label;
+        CString path;
+        const char* expected;  // nullptr: not found
+        std::uint32_t attributes;
+    };
+    const Row rows[] = {
+        {"a file named *.*", dir.Text("*.*"), "*.*", 0x20},
+        {"no file named *.*", empty.Text("*.*"), nullptr, 0},
+        {"a plain name", dir.Text("a.txt"), "a.txt", 0x20},
+        {"a folder", dir.Text("sub"), "sub", 0x10},
+        {"wildcards do not match", dir.Text("a.*"), nullptr, 0},
+        {"trailing separator", dir.Text() + "\\", nullptr, 0},
+        {"the marker", dir.Text() + "\\" + Marker(), nullptr, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        FileFinder finder;
+        WIN32_FIND_DATAA record;
+        const bool found = finder.FindFile(row.path, record);
+        WIN32_FIND_DATAA next;
+        EXPECT_FALSE(finder.FindNext(next)) << "a lookup left a search open";
+        if (!row.expected) {
+            EXPECT_FALSE(found);
+            continue;
+        }
+        ASSERT_TRUE(found);
+        EXPECT_EQ(record.cFileName.Bytes(), row.expected);
+        EXPECT_EQ(record.dwFileAttributes, row.attributes);
+    }
+}
+
 TEST_F(FileFinderTest, LookupReportsTheLastWriteTimeInNanosecondHalves)
 {
     struct Row {
