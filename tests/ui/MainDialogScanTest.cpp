@@ -161,27 +161,39 @@ TEST_F(MainDialogScanTest, ListingTwiceDoesNotDoubleTheList)
     });
 }
 
-TEST_F(MainDialogScanTest, NameOutsideTheCodePageIsListedWithTheMarker)
+// The entry keeps the name's bytes (or the marker); only what the row shows
+// differs, so that every name reads on one line.
+TEST_F(MainDialogScanTest, EveryNameIsListedAsItIsAndShownOnOneLine)
 {
-    MakeDirectory("emoji");
-    MakeFile("emoji/a.txt");
-    MakeFile("emoji/\U0001F600.txt");
+    struct Row {
+        const char* label;
+        std::string onDisk;  // UTF-8
+        std::string entry;   // CP932
+        QString shown;
+    };
+    const Row rows[] = {
+        {"outside the code page", "\U0001F600.txt", std::string(1, cp932::kMarker) + ".txt",
+         QString(QChar(0xFFFD)) + QStringLiteral(".txt")},
+        {"a line break", "a\nb.txt", "a\nb.txt", QStringLiteral("a\uFFFDb.txt")},
+        {"a tab and a carriage return", "a\tb\r.txt", "a\tb\r.txt", QStringLiteral("a\uFFFDb\uFFFD.txt")},
+        {"delete", "a\x7F.txt", "a\x7F.txt", QStringLiteral("a\uFFFD.txt")},
+        {"Japanese with trail bytes 0x5C and 0x7C", "\u30BD\u30DD.txt", "\x83\x5C\x83\x7C.txt",
+         QStringLiteral("\u30BD\u30DD.txt")},
+    };
     Run([&] {
-        ReplaceText(IDC_DIRECTORY, Q(Path("emoji")));
-        Click(IDC_ADD_ALL_FILES);
-        const std::vector<std::string> entries = Entries();
-        ASSERT_EQ(entries.size(), 2u);
-        const auto marked = std::find_if(entries.begin(), entries.end(), [](const std::string& entry) {
-            return entry.find(cp932::kMarker) != std::string::npos;
-        });
-        ASSERT_NE(marked, entries.end());
-        EXPECT_EQ(*marked, std::string(1, cp932::kMarker) + ".txt");
-
-        auto* view = qobject_cast<QListView*>(Control(IDC_FILE_LIST));
-        ASSERT_NE(view, nullptr);
-        const int row = static_cast<int>(marked - entries.begin());
-        const QString shown = view->model()->data(view->model()->index(row, 0)).toString();
-        EXPECT_EQ(shown, QString(QChar(0xFFFD)) + QStringLiteral(".txt"));
+        int folder = 0;
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.label);
+            const std::string dir = "names" + std::to_string(folder++);
+            MakeDirectory(dir);
+            MakeFile(dir + "/" + row.onDisk);
+            ReplaceText(IDC_DIRECTORY, Q(Path(dir)));
+            Click(IDC_ADD_ALL_FILES);
+            ASSERT_EQ(Entries(), std::vector<std::string>{row.entry});
+            auto* view = qobject_cast<QListView*>(Control(IDC_FILE_LIST));
+            ASSERT_NE(view, nullptr);
+            EXPECT_EQ(view->model()->data(view->model()->index(0, 0)).toString(), row.shown);
+        }
     });
 }
 
