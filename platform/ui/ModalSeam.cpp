@@ -27,6 +27,8 @@ void SetStrict(bool strict) { TheSeam().strict = strict; }
 
 int PendingScripts() { return static_cast<int>(TheSeam().scripts.size()); }
 
+void DropScripts() { TheSeam().scripts.clear(); }
+
 const std::vector<ModalRun>& Log() { return TheSeam().log; }
 
 void ClearLog()

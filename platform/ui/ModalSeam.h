@@ -41,6 +41,9 @@ void Expect(Script script);
 // reported and the run is cancelled instead of waiting for a person.
 void SetStrict(bool strict);
 int PendingScripts();
+// Forgets the queued scripts, so one a test left behind cannot act in the
+// runs of the next test.
+void DropScripts();
 const std::vector<ModalRun>& Log();
 void ClearLog();
 

@@ -12,6 +12,12 @@
 namespace {
 class TestApp : public CWinApp {};
 TestApp theTestApp;
+
+// A test that failed before its modal runs came leaves their scripts queued;
+// they would otherwise act in the next test's windows and fail it too.
+class DropLeftoverScripts : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override { modal_seam::DropScripts(); }
+};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -24,5 +30,6 @@ int main(int argc, char** argv)
     AfxInitPlatform(qtArgc, qtArgs);
     modal_seam::SetStrict(true);
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new DropLeftoverScripts);
     return RUN_ALL_TESTS();
 }
