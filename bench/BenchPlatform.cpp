@@ -1,9 +1,7 @@
 #include "BenchPlatform.h"
 
 #include "CWinApp.h"
-#include "ModalSeam.h"
-
-#include <QByteArray>
+#include "ScriptedPlatform.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,13 +14,7 @@ BenchApp theBenchApp;
 
 void StartBenchPlatform()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static char programName[] = "/usr/bin/sorabun";
-    static char* qtArgs[] = {programName, nullptr};
-    int qtArgc = 1;
-    AfxInitPlatform(qtArgc, qtArgs);
-    modal_seam::SetStrict(true);
+    AfxInitScriptedPlatform();
 }
 
 double MillisecondsSince(Clock::time_point start)

@@ -4,10 +4,9 @@
 
 #include "CWinApp.h"
 #include "ModalSeam.h"
+#include "ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
-
-#include <QByteArray>
 
 namespace {
 class TestApp : public CWinApp {};
@@ -22,13 +21,7 @@ class DropLeftoverScripts : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static char programName[] = "/usr/bin/sorabun";
-    static char* qtArgs[] = {programName, nullptr};
-    int qtArgc = 1;
-    AfxInitPlatform(qtArgc, qtArgs);
-    modal_seam::SetStrict(true);
+    AfxInitScriptedPlatform();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new DropLeftoverScripts);
     return RUN_ALL_TESTS();
