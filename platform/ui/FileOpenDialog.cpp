@@ -3,12 +3,10 @@
 #include "OpenFileResult.h"
 #include "PathMapping.h"
 #include "PickerRun.h"
-#include "QtText.h"
+#include "QtFileDialog.h"
 
 #include <QAbstractItemView>
-#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QTreeView>
 #include <QFileInfo>
@@ -25,24 +23,10 @@ std::string NativeBytes(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// An existing folder for the dialog to open in, or nothing (Qt's own choice).
-std::optional<QString> StartFolder(const CString& text)
-{
-    const std::optional<std::string> native = NativePath(text.IsEmpty() ? CString("/") : text);
-    if (!native)
-        return std::nullopt;
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(*native)));
-    if (!info.isDir())
-        return std::nullopt;
-    return QDir::cleanPath(info.absoluteFilePath());
-}
-
 std::unique_ptr<QDialog> BuildDialog(QWidget* parent, const OpenFileRequest& request)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(request.title));
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
     // Wide enough that the name, size and date columns are read whole.
-    dialog->resize(760, 480);
+    auto dialog = NewQtFileDialog(parent, request.title, 760, 480);
     if (auto* details = dialog->findChild<QTreeView*>())
         details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -54,7 +38,9 @@ std::unique_ptr<QDialog> BuildDialog(QWidget* parent, const OpenFileRequest& req
         if (auto* items = dialog->findChild<QAbstractItemView*>(view))
             items->setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
-    if (const std::optional<QString> folder = StartFolder(request.initialDir))
+    // Where the text names no folder, Qt's own choice stands.
+    const CString& start = request.initialDir.IsEmpty() ? CString("/") : request.initialDir;
+    if (const std::optional<QString> folder = ExistingFolder(start))
         dialog->setDirectory(*folder);
     return dialog;
 }

@@ -2,11 +2,9 @@
 
 #include "PathMapping.h"
 #include "PickerRun.h"
-#include "QtText.h"
+#include "QtFileDialog.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <optional>
@@ -18,29 +16,23 @@ namespace {
 // has none and is simply opened.
 void Preselect(QFileDialog& dialog, const CString& text)
 {
-    const std::optional<std::string> native = NativePath(text);
-    if (!native || native->empty())
+    const std::optional<QString> folder = ExistingFolder(text);
+    if (!folder)
         return;
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(*native)));
-    if (!info.isDir())
-        return;
-    const QString folder = QDir::cleanPath(info.absoluteFilePath());
-    if (folder == QStringLiteral("/")) {
-        dialog.setDirectory(folder);
+    if (*folder == QStringLiteral("/")) {
+        dialog.setDirectory(*folder);
         return;
     }
-    const QFileInfo cleaned(folder);
+    const QFileInfo cleaned(*folder);
     dialog.setDirectory(cleaned.absolutePath());
     dialog.selectFile(cleaned.fileName());
 }
 
 std::unique_ptr<QDialog> BuildBrowser(QWidget* parent, const FolderBrowserRequest& request)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(request.title));
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto dialog = NewQtFileDialog(parent, request.title, 640, 440);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->resize(640, 440);
     Preselect(*dialog, request.preselect);
     return dialog;
 }
