@@ -13,7 +13,7 @@ RUN_PACKAGES := build-essential cmake ninja-build qt6-base-dev libgtest-dev libx
                 fonts-ipafont-gothic qt6-translations-l10n qt6-wayland
 PACKAGE_PACKAGES := dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-TEST_PACKAGES := xvfb xauth xdotool imagemagick jwm x11-utils appstream desktop-file-utils \
+TEST_PACKAGES := xvfb xauth xdotool imagemagick jwm x11-utils weston appstream desktop-file-utils \
                  $(PACKAGE_PACKAGES) $(FUZZ_PACKAGES)
 
 # The tests that run again under the sanitizers: everything but the real-window

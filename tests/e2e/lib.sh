@@ -30,6 +30,8 @@ export QT_QPA_PLATFORM=xcb
 
 XVFB_PID=
 JWM_PID=
+WESTON_PID=
+WESTON_DEBUG_PID=
 APP_PID=
 WATCHDOG_PID=
 MAIN_WINDOW=
@@ -45,7 +47,7 @@ e2e_stop()
 {
     local pid
     # The program first, so it never sees its X server go away.
-    for pid in "$APP_PID" "$JWM_PID" "$XVFB_PID" "$WATCHDOG_PID"; do
+    for pid in "$APP_PID" "$WESTON_DEBUG_PID" "$WESTON_PID" "$JWM_PID" "$XVFB_PID" "$WATCHDOG_PID"; do
         [[ -n $pid ]] || continue
         kill "$pid" 2> /dev/null
         wait "$pid" 2> /dev/null
@@ -281,4 +283,136 @@ e2e_write()
 e2e_list_dir()
 {
     (cd "$1" && LC_ALL=C ls -A)
+}
+
+# Native Wayland: weston's X11 back end draws its whole desktop into one X
+# window of the private X server, and keys pressed there with xdotool reach the
+# Wayland client that has weston's keyboard focus. xdotool sees none of the
+# client's windows, so the Wayland helpers below watch weston itself: the scene
+# graph for the windows and their titles, the protocol dump for the keyboard
+# focus. Call e2e_start_display first.
+WESTON_SOCKET=sorabun-e2e
+WESTON_WINDOW=
+WESTON_PROTO=
+
+e2e_weston_window()
+{
+    WESTON_WINDOW=$(xdotool search --onlyvisible --class '^Weston Compositor$' 2> /dev/null | head -n1)
+    [[ -n $WESTON_WINDOW ]]
+}
+
+e2e_weston_debug_bound()
+{
+    [[ -s $WESTON_PROTO ]]
+}
+
+e2e_start_weston()
+{
+    command -v weston > /dev/null || fail "weston is not installed"
+    command -v weston-debug > /dev/null || fail "weston-debug is not installed"
+    # Without the fades a window closes at once; during weston's close fade
+    # (about a second) the window below is not active yet and keys are lost.
+    # No input method: weston's on-screen keyboard would cover the window.
+    cat > "$E2E_TMP/weston.ini" << 'EOF'
+[core]
+idle-time=0
+
+[shell]
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+locking=false
+
+[input-method]
+path=
+EOF
+    # --idle-time=0: weston otherwise locks after 300 s and activates nothing again.
+    weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
+        --idle-time=0 --config="$E2E_TMP/weston.ini" --socket="$WESTON_SOCKET" --debug \
+        > "$E2E_LOG_DIR/weston.log" 2>&1 < /dev/null &
+    WESTON_PID=$!
+    e2e_remember_pid "$WESTON_PID"
+    e2e_poll 10 test -S "$XDG_RUNTIME_DIR/$WESTON_SOCKET" ||
+        fail "weston did not open its socket within 10 s (see $E2E_LOG_DIR/weston.log)"
+    e2e_poll 10 e2e_weston_window || fail "weston showed no X window within 10 s (see $E2E_LOG_DIR/weston.log)"
+    export WAYLAND_DISPLAY=$WESTON_SOCKET
+    export QT_QPA_PLATFORM=wayland
+
+    # The dump covers only what happens while someone listens, so it starts
+    # before the program does.
+    WESTON_PROTO=$E2E_LOG_DIR/weston-proto.log
+    weston-debug proto > "$WESTON_PROTO" 2> /dev/null < /dev/null &
+    WESTON_DEBUG_PID=$!
+    e2e_remember_pid "$WESTON_DEBUG_PID"
+    e2e_poll 10 e2e_weston_debug_bound || fail "weston-debug gave no protocol dump within 10 s"
+
+    # No X window manager: the X focus is set directly, once.
+    timeout 5 xdotool windowfocus --sync "$WESTON_WINDOW" > /dev/null 2>&1 ||
+        fail "could not give weston's X window the focus"
+}
+
+e2e_wl_scene()
+{
+    timeout 5 weston-debug scene-graph 2> /dev/null
+}
+
+# The surface id of the top-level window titled exactly $1.
+e2e_wl_surface_titled()
+{
+    e2e_wl_scene | grep -F "top-level window '$1' of " |
+        sed -n 's/.*role xdg_toplevel, PID [0-9]*, surface ID \([0-9]*\),.*/\1/p' | head -n1
+}
+
+e2e_wl_find_window()
+{
+    FOUND_WINDOW=$(e2e_wl_surface_titled "$1")
+    [[ -n $FOUND_WINDOW ]]
+}
+
+# Waits for a top-level window titled exactly $2; its surface id lands in FOUND_WINDOW.
+e2e_wl_wait_window()
+{
+    FOUND_WINDOW=
+    e2e_poll "$1" e2e_wl_find_window "$2"
+}
+
+# Gone only from a scene graph that weston did give: an empty answer proves nothing.
+e2e_wl_window_gone()
+{
+    local scene
+    scene=$(e2e_wl_scene)
+    [[ $scene == *'Weston scene graph'* ]] || return 1
+    ! grep -q "role xdg_toplevel, PID [0-9]*, surface ID $1," <<< "$scene"
+}
+
+# The program's client in the protocol dump, known by the title of its main window.
+e2e_wl_client()
+{
+    grep -F 'set_title("Sorabun")' "$WESTON_PROTO" | head -n1 | sed -n 's/.* client \(0x[0-9a-f]*\) .*/\1/p'
+}
+
+# True when the program's last keyboard focus event is an enter into surface $1.
+e2e_wl_has_keyboard()
+{
+    local client last
+    client=$(e2e_wl_client)
+    [[ -n $client ]] || return 1
+    last=$(grep -E "client $client ev wl_keyboard@[0-9]+\.(enter|leave)\(" "$WESTON_PROTO" | tail -n1)
+    [[ $last == *".enter("*", wl_surface@$1, "* ]]
+}
+
+# Starts the program on weston and waits until its main window has the
+# keyboard; its surface id lands in MAIN_WINDOW.
+e2e_start_wayland_app()
+{
+    timeout "$APP_TIME_LIMIT" "$SORABUN" > "$E2E_LOG_DIR/sorabun.log" 2>&1 < /dev/null &
+    APP_PID=$!
+    e2e_remember_pid "$APP_PID"
+    if ! e2e_wl_wait_window 10 Sorabun; then
+        e2e_app_running || fail "sorabun ended before showing its window (see $E2E_LOG_DIR/sorabun.log)"
+        fail "no window titled 'Sorabun' on weston within 10 s"
+    fi
+    MAIN_WINDOW=$FOUND_WINDOW
+    e2e_poll 5 e2e_wl_has_keyboard "$MAIN_WINDOW" || fail "the main window did not get weston's keyboard within 5 s"
 }
