@@ -203,17 +203,26 @@ e2e_app_ended()
     ! e2e_app_running
 }
 
-# Starts the program and waits for its main window; its id lands in MAIN_WINDOW.
-e2e_start_app()
+# Starts the program and waits for its main window with the waiter $1
+# (e2e_wait_window or e2e_wl_wait_window); its id lands in MAIN_WINDOW. $2 says
+# where the window was looked for, in the failure.
+e2e_launch_app()
 {
+    local waiter=$1 where=$2
     timeout "$APP_TIME_LIMIT" "$SORABUN" > "$E2E_LOG_DIR/sorabun.log" 2>&1 < /dev/null &
     APP_PID=$!
     e2e_remember_pid "$APP_PID"
-    if ! e2e_wait_window 10 Sorabun; then
+    if ! "$waiter" 10 Sorabun; then
         e2e_app_running || fail "sorabun ended before showing its window (see $E2E_LOG_DIR/sorabun.log)"
-        fail "no window titled 'Sorabun' within 10 s"
+        fail "no window titled 'Sorabun'$where within 10 s"
     fi
     MAIN_WINDOW=$FOUND_WINDOW
+}
+
+# Starts the program on the X server and activates its main window.
+e2e_start_app()
+{
+    e2e_launch_app e2e_wait_window ""
     e2e_activate "$MAIN_WINDOW"
 }
 
@@ -406,13 +415,6 @@ e2e_wl_has_keyboard()
 # keyboard; its surface id lands in MAIN_WINDOW.
 e2e_start_wayland_app()
 {
-    timeout "$APP_TIME_LIMIT" "$SORABUN" > "$E2E_LOG_DIR/sorabun.log" 2>&1 < /dev/null &
-    APP_PID=$!
-    e2e_remember_pid "$APP_PID"
-    if ! e2e_wl_wait_window 10 Sorabun; then
-        e2e_app_running || fail "sorabun ended before showing its window (see $E2E_LOG_DIR/sorabun.log)"
-        fail "no window titled 'Sorabun' on weston within 10 s"
-    fi
-    MAIN_WINDOW=$FOUND_WINDOW
+    e2e_launch_app e2e_wl_wait_window " on weston"
     e2e_poll 5 e2e_wl_has_keyboard "$MAIN_WINDOW" || fail "the main window did not get weston's keyboard within 5 s"
 }
