@@ -85,12 +85,7 @@ std::optional<std::string> ResultOf(const std::vector<std::string>& paths)
 int GetOpenFileName(const OpenFileRequest& request, std::string& result)
 {
     lastError = 0;
-    ModalRun run;
-    run.kind = ModalKind::FileOpen;
-    run.caption = request.title;
-    run.text = request.title;
-    run.owner = request.owner;
-    run.initialPath = request.initialDir;
+    const ModalRun run = PickerRunOf(ModalKind::FileOpen, request.title, request.owner, request.initialDir);
     const PickerWindow real{
         [&request](QWidget* parent) { return BuildDialog(parent, request); },
         ChosenFiles,

@@ -49,12 +49,7 @@ std::vector<std::string> ChosenFolder(QDialog& window)
 
 bool ShowFolderBrowser(const FolderBrowserRequest& request, CString& path)
 {
-    ModalRun run;
-    run.kind = ModalKind::FolderBrowser;
-    run.caption = request.title;
-    run.text = request.title;
-    run.owner = request.owner;
-    run.initialPath = request.preselect;
+    const ModalRun run = PickerRunOf(ModalKind::FolderBrowser, request.title, request.owner, request.preselect);
     const PickerWindow real{
         [&request](QWidget* parent) { return BuildBrowser(parent, request); },
         ChosenFolder,

@@ -28,6 +28,17 @@ std::unique_ptr<QDialog> StandIn(QWidget* parent, const CString& title)
 
 }  // namespace
 
+ModalRun PickerRunOf(ModalKind kind, const CString& title, CWnd* owner, const CString& initialPath)
+{
+    ModalRun run;
+    run.kind = kind;
+    run.caption = title;
+    run.text = title;
+    run.owner = owner;
+    run.initialPath = initialPath;
+    return run;
+}
+
 std::optional<std::vector<std::string>> RunPicker(ModalRun run, const PickerWindow& real)
 {
     CDialog* owner = run.owner ? run.owner->OwningDialog() : nullptr;

@@ -25,6 +25,9 @@ struct PickerWindow {
     std::function<std::vector<std::string>(QDialog& dialog)> read;
 };
 
+// A picker's run as the seam sees it: its title is both caption and text.
+ModalRun PickerRunOf(ModalKind kind, const CString& title, CWnd* owner, const CString& initialPath);
+
 // run carries kind, owner, caption, text and initialPath. The picked native
 // paths, or nullopt when the run was cancelled.
 std::optional<std::vector<std::string>> RunPicker(ModalRun run, const PickerWindow& real);
